@@ -1,0 +1,84 @@
+#include "locator.h"
+
+#include <string.h>
+
+#include "literals.h"
+#include "platform.h"
+
+namespace {
+
+int IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+int IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+int IsExeAt(const char* text, size_t length, size_t at) {
+  static const char kExe[] = ".exe";
+  const size_t exe_length = sizeof kExe - 1;
+  if (length - at < exe_length)
+    return 0;
+  for (size_t i = 0; i < exe_length; ++i) {
+    char c = text[at + i];
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+    if (c != kExe[i])
+      return 0;
+  }
+  return 1;
+}
+
+// Length of an unquoted program path at the start of |text|: up to the end
+// of the first ".exe" that ends the text or stands before a blank; the whole
+// text when there is none.
+size_t UnquotedProgramLength(const char* text, size_t length) {
+  for (size_t at = 0; at < length; ++at) {
+    if (!IsExeAt(text, length, at))
+      continue;
+    size_t end = at + 4;
+    if (end == length || IsBlank(text[end]))
+      return end;
+  }
+  return length;
+}
+
+}  // namespace
+
+int ExtractRuntimeDir(const char* value, size_t value_bytes, char* dir, size_t dir_size) {
+  if (value_bytes == 0)
+    return 0;
+  const char* end_of_text = static_cast<const char*>(memchr(value, '\0', value_bytes));
+  const size_t length = end_of_text ? static_cast<size_t>(end_of_text - value) : value_bytes;
+  if (length == 0)
+    return 0;
+
+  // The prefix starts after an opening quote; the program path it is taken
+  // from ends at the closing quote, or by the unquoted rule.
+  const size_t start = value[0] == '"' ? 1 : 0;
+  const char* path = value + start;
+  const size_t rest = length - start;
+  size_t path_length;
+  const char* closing_quote = start ? static_cast<const char*>(memchr(path, '"', rest)) : nullptr;
+  if (closing_quote)
+    path_length = static_cast<size_t>(closing_quote - path);
+  else
+    path_length = UnquotedProgramLength(path, rest);
+
+  size_t prefix_length = path_length;
+  while (prefix_length > 0 && !IsSeparator(path[prefix_length - 1]))
+    --prefix_length;
+  if (prefix_length == 0 || prefix_length >= dir_size)
+    return 0;
+
+  memcpy(dir, path, prefix_length);
+  dir[prefix_length] = '\0';
+  return 1;
+}
+
+int LocateRuntimeDir(Platform& platform, char* dir, size_t dir_size) {
+  char value[kRuntimeDirSize];
+  size_t byte_count = sizeof value;
+  if (!platform.ReadClassesRootText(kOpenCommandKey, value, &byte_count))
+    return 0;
+  if (byte_count > sizeof value)
+    byte_count = sizeof value;
+  return ExtractRuntimeDir(value, byte_count, dir, dir_size);
+}
