@@ -59,16 +59,20 @@ TEST_F(WritePayloadTest, FailureKeepsTheOldPackage) {
   struct Case {
     const char* label;
     bool carried;
+    size_t payload_size;
     bool read_only;
     rlim_t file_size_limit;  // 0: none
     bool fail_replace;
     const char* trace;
   };
   const Case cases[] = {
-      {"package not carried", false, false, 0, false, "Package S1 is not carried"},
-      {"target read-only", true, true, 0, false, "Package S1 not written: the existing file is read-only."},
-      {"write fails (file size limit)", true, false, 1000, false, "the new file could not be written"},
-      {"replace fails", true, false, 0, true, "the existing file could not be replaced"},
+      {"package not carried", false, 6387, false, 0, false, "Package S1 is not carried"},
+      {"target read-only", true, 6387, true, 0, false, "Package S1 not written: the existing file is read-only."},
+      // Larger than the stream's buffer: the write itself fails.
+      {"write fails (file size limit)", true, 6387, false, 1000, false, "the new file could not be written"},
+      // Fits the stream's buffer: only the flush at the close fails.
+      {"close fails (file size limit)", true, 1500, false, 1000, false, "the new file could not be written"},
+      {"replace fails", true, 6387, false, 0, true, "the existing file could not be replaced"},
   };
   const std::string old_content = PackageBytes('o', 2000);
   signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
@@ -76,7 +80,7 @@ TEST_F(WritePayloadTest, FailureKeepsTheOldPackage) {
     SCOPED_TRACE(c.label);
     TestPlatform platform;
     if (c.carried)
-      platform.payloads = platform_.payloads;
+      platform.payloads = {{"S1", PackageBytes('n', c.payload_size)}};
     platform.fail_replace = c.fail_replace;
     chmod(TargetPath().c_str(), 0644);
     WriteFile(TargetPath(), old_content);
