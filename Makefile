@@ -1,4 +1,6 @@
 # The front door: each target installs what it needs and builds first.
-.PHONY: test
+.PHONY: demo test
+demo:
+	scripts/demo.sh
 test:
 	scripts/test.sh

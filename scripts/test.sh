@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
-for preset in host win32 win64; do
+for preset in win32 win64 win64-trace fuzz host; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
