@@ -36,6 +36,7 @@ class Case:
     interpreter: bool = True
     old_packages: dict = dataclasses.field(default_factory=dict)  # name -> bytes there before
     read_only: tuple = ()  # packages whose old file is read-only
+    locked_title_folder: bool = False  # title folder not writable, and root's override dropped
     args: tuple = ()
     build: str = "win64"
     # Texts expected on the debugger output, in order; None: not looked at.
@@ -53,6 +54,10 @@ CASES = [
          old_packages={"S1": bytes(range(256)) * 40, "S2": b"old"}),
     Case("read_only_package_kept", old_packages={"S1": b"read-only old S1"}, read_only=("S1",)),
     Case("title_folder_missing", title_folder=False),
+    Case("title_folder_not_writable", old_packages={"S1": b"old S1"}, locked_title_folder=True,
+         build="win64-trace", trace=[
+             "Package S1 not written: the new file could not be written; the existing file is kept.",
+             "Package S2 not written: the new file could not be written; the existing file is kept."]),
     Case("no_interpreter_traced", interpreter=False, build="win64-trace",
          trace=["The specified file was not found. "]),
     Case("no_interpreter_silent_by_default", interpreter=False, trace=[]),
@@ -70,6 +75,15 @@ def win_to_unix(prefix, windows_path):
 def check(condition, what):
     if not condition:
         raise AssertionError(what)
+
+
+def expected_package(case, name, carried):
+    """The bytes a package should hold after the run, or None for no file."""
+    if not case.title_folder:
+        return None
+    if name in case.read_only or case.locked_title_folder:
+        return case.old_packages.get(name)
+    return carried[name]
 
 
 def run_case(case, root, builds, standin):
@@ -95,9 +109,15 @@ def run_case(case, root, builds, standin):
         (title / (name + ".PKG")).write_bytes(data)
     for name in case.read_only:
         os.chmod(title / (name + ".PKG"), 0o444)
+    if case.locked_title_folder:
+        os.chmod(title, 0o555)
 
-    status, _, stderr = prefix.run([launcher, *case.args], cwd=cwd,
-                                   debug="-all,+debugstr" if case.trace is not None else None)
+    try:
+        status, _, stderr = prefix.run([launcher, *case.args], cwd=cwd, unprivileged=case.locked_title_folder,
+                                       debug="-all,+debugstr" if case.trace is not None else None)
+    finally:
+        if case.locked_title_folder:
+            os.chmod(title, 0o755)
     check(status == 1, "exit status 1, got %d" % status)
 
     # The packages: the carried bytes, or the old read-only file as it was.
@@ -108,11 +128,11 @@ def run_case(case, root, builds, standin):
         expected_files |= {"Partition", "Partition/Ulk", "Partition/Ulk/Vek2demo"}
         for name in winelab.PACKAGES:
             path = title / (name + ".PKG")
-            want = case.old_packages[name] if name in case.read_only else carried[name]
+            want = expected_package(case, name, carried)
             got = path.read_bytes() if path.exists() else None
-            check(got == want, "%s holds %s" % (path, "its old bytes" if name in case.read_only
-                                                else "what the launcher carries"))
-            expected_files.add("Partition/Ulk/Vek2demo/%s.PKG" % name)
+            check(got == want, "%s holds %r..., want %r..." % (path, got and got[:20], want and want[:20]))
+            if want is not None:
+                expected_files.add("Partition/Ulk/Vek2demo/%s.PKG" % name)
 
     if case.interpreter:
         record = winelab.wait_for_record(runtime)
@@ -125,12 +145,8 @@ def run_case(case, root, builds, standin):
               "working directory is the launcher's: %r" % record["current_directory"])
         for name in winelab.PACKAGES:
             key = name + ".PKG"
-            if not case.title_folder:
-                want = "missing"
-            elif name in case.read_only:
-                want = winelab.package_summary(case.old_packages[name])
-            else:
-                want = winelab.package_summary(carried[name])
+            want = expected_package(case, name, carried)
+            want = "missing" if want is None else winelab.package_summary(want)
             check(record[key] == want, "%s complete when started: %s, want %s" % (key, record[key], want))
 
     if case.trace is not None:

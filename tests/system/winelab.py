@@ -69,17 +69,28 @@ class Prefix:
     def remove_association(self):
         self.run(["reg", "delete", r"HKCR\vorn_file", "/f"])
 
-    def run(self, args, cwd=None, debug=None, timeout=120):
-        """Runs `wine ARGS...`; returns (status, stdout, stderr) as bytes."""
+    def run(self, args, cwd=None, debug=None, unprivileged=False, timeout=120):
+        """Runs `wine ARGS...`; returns (status, stdout, stderr) as bytes.
+
+        |unprivileged| drops root's power to ignore file permissions, for
+        Wine and for a wineserver of its own (the server opens the files).
+        """
         self._runs += 1
         out = self.logs / ("run%d.out" % self._runs)
         err = self.logs / ("run%d.err" % self._runs)
         env = dict(self.env)
         if debug:
             env["WINEDEBUG"] = debug
+        command = ["wine"] + [str(a) for a in args]
+        if unprivileged:
+            command = ["setpriv", "--bounding-set=-dac_override,-dac_read_search"] + command
+            self._quiet(["wineserver", "-k"])
         with open(out, "wb") as o, open(err, "wb") as e:
-            rc = subprocess.run(["wine"] + [str(a) for a in args], cwd=cwd, env=env,
-                                stdin=subprocess.DEVNULL, stdout=o, stderr=e, timeout=timeout).returncode
+            rc = subprocess.run(command, cwd=cwd, env=env, stdin=subprocess.DEVNULL, stdout=o, stderr=e,
+                                timeout=timeout).returncode
+        if unprivileged:
+            self._quiet(["wineserver", "-k"])
+            self._quiet(["wineserver", "-p60"])
         return rc, out.read_bytes(), err.read_bytes()
 
     def _quiet(self, args, timeout=60):
