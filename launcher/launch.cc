@@ -2,6 +2,7 @@
 
 #include "literals.h"
 #include "locator.h"
+#include "path.h"
 #include "payload.h"
 #include "platform.h"
 #include "start_failure.h"

@@ -106,8 +106,9 @@ TEST_F(RunLauncherTest, APackageFailureStopsNothing) {
   EXPECT_EQ(platform_.payloads[0].bytes, ReadFile(dir_.prefix() + kS2Suffix));
   EXPECT_EQ(std::set<std::string>{kS2Suffix}, dir_.Entries());
   EXPECT_EQ("StartProgram " + dir_.prefix() + "tarvex.exe", MainCalls().back());
-  ASSERT_EQ(1u, platform_.traces.size());
-  EXPECT_NE(std::string::npos, platform_.traces[0].find("Package S1"));
+  ASSERT_EQ(2u, platform_.traces.size());
+  EXPECT_NE(std::string::npos, platform_.traces[0].find("does not carry it"));
+  EXPECT_EQ(dir_.prefix() + kS1Suffix, platform_.traces[1]);
 }
 
 }  // namespace

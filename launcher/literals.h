@@ -45,12 +45,13 @@ static_assert(kRuntimeDirSize - 1 + sizeof kPayload1Suffix - 1 + sizeof kTempFil
               "payload paths must fit");
 static_assert(kRuntimeDirSize - 1 + sizeof kInterpreterSuffix <= kPathSize, "interpreter path must fit");
 
-// Traced when a package is not written; %s is the resource name.
-constexpr char kTracePayloadMissing[] = "Package %s is not carried in the program; the existing file is kept.";
-constexpr char kTracePayloadReadOnly[] = "Package %s not written: the existing file is read-only.";
-constexpr char kTracePayloadPathTooLong[] = "Package %s not written: its path is too long.";
-constexpr char kTracePayloadWriteFailed[] = "Package %s not written: the new file could not be written; the existing file is kept.";
-constexpr char kTracePayloadReplaceFailed[] = "Package %s not written: the existing file could not be replaced.";
+// Traced when a package is not written, each followed by the target path.
+constexpr char kTracePayloadMissing[] = "Package not written: the program does not carry it; the existing file is kept:";
+constexpr char kTracePayloadPathTooLong[] = "Package not written: its path is too long:";
+constexpr char kTracePayloadReadOnly[] = "Package not written: the existing file is read-only:";
+constexpr char kTracePayloadWriteFailed[] =
+    "Package not written: the new file could not be written; the existing file is kept:";
+constexpr char kTracePayloadReplaceFailed[] = "Package not written: the existing file could not be replaced:";
 
 // The process exit status, whatever happened.
 constexpr int kExitStatus = 1;

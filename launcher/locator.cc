@@ -11,6 +11,15 @@ int IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 int IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Position of the first |c| among the first |length| characters of |text|,
+// or |length| when there is none.
+size_t IndexOf(const char* text, size_t length, char c) {
+  size_t at = 0;
+  while (at < length && text[at] != c)
+    ++at;
+  return at;
+}
+
 int IsExeAt(const char* text, size_t length, size_t at) {
   static const char kExe[] = ".exe";
   const size_t exe_length = sizeof kExe - 1;
@@ -43,10 +52,7 @@ size_t UnquotedProgramLength(const char* text, size_t length) {
 }  // namespace
 
 int ExtractRuntimeDir(const char* value, size_t value_bytes, char* dir, size_t dir_size) {
-  if (value_bytes == 0)
-    return 0;
-  const char* end_of_text = static_cast<const char*>(memchr(value, '\0', value_bytes));
-  const size_t length = end_of_text ? static_cast<size_t>(end_of_text - value) : value_bytes;
+  const size_t length = IndexOf(value, value_bytes, '\0');
   if (length == 0)
     return 0;
 
@@ -55,12 +61,8 @@ int ExtractRuntimeDir(const char* value, size_t value_bytes, char* dir, size_t d
   const size_t start = value[0] == '"' ? 1 : 0;
   const char* path = value + start;
   const size_t rest = length - start;
-  size_t path_length;
-  const char* closing_quote = start ? static_cast<const char*>(memchr(path, '"', rest)) : nullptr;
-  if (closing_quote)
-    path_length = static_cast<size_t>(closing_quote - path);
-  else
-    path_length = UnquotedProgramLength(path, rest);
+  const size_t closing_quote = start ? IndexOf(path, rest, '"') : rest;
+  const size_t path_length = closing_quote < rest ? closing_quote : UnquotedProgramLength(path, rest);
 
   size_t prefix_length = path_length;
   while (prefix_length > 0 && !IsSeparator(path[prefix_length - 1]))

@@ -6,10 +6,6 @@
 
 class Platform;
 
-// Builds a path from |prefix| (empty, or ending in a separator) and |suffix|.
-// Returns 1, or 0 when it does not fit in |size| bytes.
-int BuildPath(char* out, size_t size, const char* prefix, const char* suffix);
-
 // Writes |size| bytes to a new file |path| through a C stream, checking the
 // open, the write and the close. Returns 1 when all of it reached the file.
 int WriteWholeFile(const char* path, const void* bytes, size_t size);
@@ -19,7 +15,8 @@ int WriteWholeFile(const char* path, const void* bytes, size_t size);
 // first and are moved over it only once complete, so the target is either
 // replaced whole or left exactly as it was: when the package is not carried,
 // the target is read-only, or anything fails on the way. No temporary file is
-// left behind. Failures go to TraceMessage only; the launch goes on.
+// left behind. A failure is traced as two texts, the reason and the target
+// path; the launch goes on.
 void WritePayload(Platform& platform, const char* name, const char* target_suffix, const char* runtime_dir);
 
 #endif  // LAUNCHER_PAYLOAD_H_

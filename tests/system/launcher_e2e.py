@@ -56,8 +56,10 @@ CASES = [
     Case("title_folder_missing", title_folder=False),
     Case("title_folder_not_writable", old_packages={"S1": b"old S1"}, locked_title_folder=True,
          build="win64-trace", trace=[
-             "Package S1 not written: the new file could not be written; the existing file is kept.",
-             "Package S2 not written: the new file could not be written; the existing file is kept."]),
+             "Package not written: the new file could not be written; the existing file is kept:",
+             DEFAULT_RUNTIME + "Partition\\Ulk\\Vek2demo\\S1.PKG",
+             "Package not written: the new file could not be written; the existing file is kept:",
+             DEFAULT_RUNTIME + "Partition\\Ulk\\Vek2demo\\S2.PKG"]),
     Case("no_interpreter_traced", interpreter=False, build="win64-trace",
          trace=["The specified file was not found. "]),
     Case("no_interpreter_silent_by_default", interpreter=False, trace=[]),
@@ -65,6 +67,18 @@ CASES = [
 ]
 
 DEBUG_STRING = re.compile(rb'^[0-9a-f]+:warn:debugstr:OutputDebugStringA "(.*)"$', re.M)
+WINE_ESCAPE = re.compile(rb'\\(x[0-9a-fA-F]{2}|.)')
+WINE_ESCAPED = {b"n": b"\n", b"r": b"\r", b"t": b"\t"}
+
+
+def debug_strings(stderr):
+    """The texts handed to OutputDebugStringA, as Wine escaped them undone."""
+    def unescape(match):
+        code = match.group(1)
+        if code.startswith(b"x") and len(code) == 3:
+            return bytes([int(code[1:], 16)])
+        return WINE_ESCAPED.get(code, code)
+    return [WINE_ESCAPE.sub(unescape, text).decode("cp1252") for text in DEBUG_STRING.findall(stderr)]
 
 
 def win_to_unix(prefix, windows_path):
@@ -150,7 +164,7 @@ def run_case(case, root, builds, standin):
             check(record[key] == want, "%s complete when started: %s, want %s" % (key, record[key], want))
 
     if case.trace is not None:
-        traced = [m.decode("cp1252") for m in DEBUG_STRING.findall(stderr)]
+        traced = debug_strings(stderr)
         check(traced == case.trace, "debugger output %r, want %r" % (traced, case.trace))
 
     check(set(winelab.files_below(runtime)) == expected_files,

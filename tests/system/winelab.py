@@ -89,7 +89,8 @@ class Prefix:
             rc = subprocess.run(command, cwd=cwd, env=env, stdin=subprocess.DEVNULL, stdout=o, stderr=e,
                                 timeout=timeout).returncode
         if unprivileged:
-            self._quiet(["wineserver", "-k"])
+            # Let what it started finish, then bring back a normal server.
+            self._quiet(["wineserver", "-w"])
             self._quiet(["wineserver", "-p60"])
         return rc, out.read_bytes(), err.read_bytes()
 
