@@ -4,9 +4,11 @@ the image format and machine, the GUI subsystem, imports from Windows' own
 DLLs only, and the two packages carried as resources PKG/S1 and PKG/S2 in
 French (France), byte for byte the files the build embedded.
 
-    check_image.py BUILD_DIR {i386|amd64}
+    check_image.py BUILD_DIR {i386|amd64} [MAX_OVERHEAD]
 
-The payload folder is the one the build was configured with.
+The payload folder is the one the build was configured with. With
+MAX_OVERHEAD, the image less its payloads may be at most that many bytes
+larger than the empty program of the same build (bench/bench-empty.exe).
 """
 
 import pathlib
@@ -62,6 +64,12 @@ def main():
     image_path = pathlib.Path(build_dir) / "launcher.exe"
     payload_dir = configured_payload_dir(build_dir)
     found = problems(image_path, machine, payload_dir)
+    if len(sys.argv) > 3:
+        sizes = pe_image.size_overhead(image_path, pathlib.Path(build_dir) / "bench" / "bench-empty.exe")
+        print("%s: %d bytes, payloads %d, empty program %d: overhead %d" % (
+            image_path, sizes["launcher"], sizes["payloads"], sizes["empty"], sizes["overhead"]))
+        if sizes["overhead"] > int(sys.argv[3]):
+            found.append("overhead over an empty program is %d bytes, more than %s" % (sizes["overhead"], sys.argv[3]))
     for problem in found:
         print("%s: %s" % (image_path, problem))
     if not found:

@@ -1,5 +1,7 @@
 """Reading built Windows images with pefile."""
 
+import pathlib
+
 import pefile
 
 
@@ -21,3 +23,12 @@ def carried_packages(path):
     image = pefile.PE(str(path), fast_load=True)
     image.parse_data_directories(directories=[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_RESOURCE"]])
     return {name: data for (kind, name, _), data in resources(image).items() if kind == "PKG"}
+
+
+def size_overhead(launcher, empty):
+    """What the launcher adds to an empty program: {name: bytes}."""
+    size = pathlib.Path(launcher).stat().st_size
+    payloads = sum(len(data) for data in carried_packages(launcher).values())
+    empty_size = pathlib.Path(empty).stat().st_size
+    return {"launcher": size, "payloads": payloads, "empty": empty_size,
+            "overhead": size - payloads - empty_size}
