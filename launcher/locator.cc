@@ -20,12 +20,14 @@ size_t IndexOf(const char* text, size_t length, char c) {
   return at;
 }
 
+// The end of an unquoted program path, in lower case.
+constexpr char kExe[] = ".exe";
+constexpr size_t kExeLength = sizeof kExe - 1;
+
 int IsExeAt(const char* text, size_t length, size_t at) {
-  static const char kExe[] = ".exe";
-  const size_t exe_length = sizeof kExe - 1;
-  if (length - at < exe_length)
+  if (length - at < kExeLength)
     return 0;
-  for (size_t i = 0; i < exe_length; ++i) {
+  for (size_t i = 0; i < kExeLength; ++i) {
     char c = text[at + i];
     if (c >= 'A' && c <= 'Z')
       c = static_cast<char>(c - 'A' + 'a');
@@ -42,7 +44,7 @@ size_t UnquotedProgramLength(const char* text, size_t length) {
   for (size_t at = 0; at < length; ++at) {
     if (!IsExeAt(text, length, at))
       continue;
-    size_t end = at + 4;
+    size_t end = at + kExeLength;
     if (end == length || IsBlank(text[end]))
       return end;
   }

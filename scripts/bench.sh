@@ -4,9 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
-for preset in win32 win64; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" >/dev/null
-done
+scripts/build.sh win32 win64 >/dev/null
 /usr/bin/python3 bench/bench.py build "$@"

@@ -3,10 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
-for preset in win32 win64; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" >/dev/null
-done
+scripts/build.sh win32 win64 >/dev/null
 echo "Built build/win32/launcher.exe (the deliverable) and build/win64/launcher.exe (its x86-64 twin)."
 /usr/bin/python3 tests/system/demo.py build

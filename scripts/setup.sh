@@ -18,7 +18,7 @@ done
 if ((${#missing[@]})); then
   sudo=""
   [[ $(id -u) -eq 0 ]] || sudo=sudo
-  echo "Installing: ${missing[*]}"
+  echo "Installing: ${missing[*]}" >&2
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 fi

@@ -3,9 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
-for preset in win32 win64 win64-trace fuzz host; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
-done
+scripts/build.sh win32 win64 win64-trace fuzz host
 ctest --preset host
