@@ -6,7 +6,8 @@ same platform calls, and against the empty program. Prints one table.
     bench.py BUILDS_DIR [ROUNDS]
 
 Runs are interleaved, in a new order each round and after a random pause,
-so that a slow moment of the machine, or of Wine, falls on all three alike. This is a measurement, not a test.
+so that a slow moment of the machine, or of Wine, falls on all three alike.
+This is a measurement, not a test.
 """
 
 import datetime
@@ -23,8 +24,6 @@ import time
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "system"))
 import pe_image  # noqa: E402
 import winelab  # noqa: E402
-
-RUNTIME = r"C:\Program Files\Vorn Runtime" + "\\"  # the bare program names it too
 
 
 def machine():
@@ -66,9 +65,8 @@ def main():
     prefix.create()
     times = {name: [] for name in programs}
     try:
-        runtime = winelab.make_runtime(prefix.drive_c("Program Files", "Vorn Runtime"),
-                                       builds / "win64" / "standin-tarvex.exe")
-        prefix.set_open_command('"%starvex.exe" "%%1"' % RUNTIME)
+        # bench-bare names this runtime folder itself (bench/CMakeLists.txt).
+        runtime = prefix.install_runtime(builds / "win64" / "standin-tarvex.exe")
         player = root / "player"
         player.mkdir()
         names = list(programs)

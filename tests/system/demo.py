@@ -16,8 +16,7 @@ import sys
 import pe_image
 import winelab
 
-RUNTIME = r"C:\Program Files\Vorn Runtime" + "\\"
-OPEN_COMMAND = '"%starvex.exe" "%%1"' % RUNTIME
+OPEN_COMMAND = winelab.QUOTED_OPEN_COMMAND.format(dir=winelab.RUNTIME_FOLDER)
 
 
 def show(label, value):
@@ -76,9 +75,7 @@ def main():
     print("Creating a Wine prefix in %s ..." % prefix.path)
     prefix.create()
     try:
-        runtime = winelab.make_runtime(prefix.drive_c("Program Files", "Vorn Runtime"),
-                                       builds / "win64" / "standin-tarvex.exe")
-        prefix.set_open_command(OPEN_COMMAND)
+        runtime = prefix.install_runtime(builds / "win64" / "standin-tarvex.exe")
         player = root / "player"
         player.mkdir()
         carried = pe_image.carried_packages(launcher)

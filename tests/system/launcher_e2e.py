@@ -21,8 +21,7 @@ import sys
 import pe_image
 import winelab
 
-DEFAULT_RUNTIME = r"C:\Program Files\Vorn Runtime" + "\\"
-QUOTED = '"{dir}tarvex.exe" "%1"'
+DEFAULT_RUNTIME = winelab.RUNTIME_FOLDER
 
 
 @dataclasses.dataclass
@@ -30,7 +29,7 @@ class Case:
     name: str
     # The registered open command, {dir} standing for the runtime folder;
     # None: not registered, and the runtime is the current folder.
-    open_command: str = QUOTED
+    open_command: str = winelab.QUOTED_OPEN_COMMAND
     runtime: str = DEFAULT_RUNTIME
     title_folder: bool = True
     interpreter: bool = True
@@ -81,11 +80,6 @@ def debug_strings(stderr):
     return [WINE_ESCAPE.sub(unescape, text).decode("cp1252") for text in DEBUG_STRING.findall(stderr)]
 
 
-def win_to_unix(prefix, windows_path):
-    assert windows_path[:3].upper() == "C:\\"
-    return prefix.drive_c(*[p for p in windows_path[3:].split("\\") if p])
-
-
 def check(condition, what):
     if not condition:
         raise AssertionError(what)
@@ -114,7 +108,7 @@ def run_case(case, root, builds, standin):
         runtime = cwd
         prefix.remove_association()
     else:
-        runtime = win_to_unix(prefix, case.runtime)
+        runtime = prefix.unix_path(case.runtime)
         shutil.rmtree(runtime, ignore_errors=True)
         prefix.set_open_command(case.open_command.format(dir=case.runtime))
     winelab.make_runtime(runtime, standin, case.title_folder, case.interpreter)

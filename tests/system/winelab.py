@@ -17,6 +17,10 @@ import zlib
 
 
 OPEN_COMMAND_KEY = r"HKCR\vorn_file\shell\open\command"
+# Where the runtime is installed unless a case says otherwise, and the open
+# command it registers; {dir} stands for its folder.
+RUNTIME_FOLDER = r"C:\Program Files\Vorn Runtime" + "\\"
+QUOTED_OPEN_COMMAND = '"{dir}tarvex.exe" "%1"'
 TITLE_FOLDER = ("Partition", "Ulk", "Vek2demo")
 PACKAGES = ("S1", "S2")
 RECORD = "tarvex-record.txt"
@@ -53,8 +57,17 @@ class Prefix:
     def close(self):
         self._quiet(["wineserver", "-k"])
 
-    def drive_c(self, *parts):
-        return self.path.joinpath("drive_c", *parts)
+    def unix_path(self, windows_path):
+        """The Unix path of a folder on the prefix's C: drive."""
+        assert windows_path[:3].upper() == "C:\\"
+        return self.path.joinpath("drive_c", *[p for p in windows_path[3:].split("\\") if p])
+
+    def install_runtime(self, standin):
+        """The runtime in RUNTIME_FOLDER, registered with the quoted command;
+        returns its Unix path."""
+        runtime = make_runtime(self.unix_path(RUNTIME_FOLDER), standin)
+        self.set_open_command(QUOTED_OPEN_COMMAND.format(dir=RUNTIME_FOLDER))
+        return runtime
 
     @staticmethod
     def windows_path(unix_path):
